@@ -1,0 +1,175 @@
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "commands.h"
+#include "json_text.h"
+
+namespace {
+
+struct Child
+{
+    std::string className;
+    std::string text;
+    int id;
+    LONG style;
+    HWND window;
+};
+
+std::string WindowText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    GetWindowTextA(window, &text[0], length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::string ClassName(HWND window)
+{
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK FindForeignDialog(HWND window, LPARAM found)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() && IsWindowVisible(window) && ClassName(window) == "#32770") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM children)
+{
+    reinterpret_cast<std::vector<Child>*>(children)->push_back(
+        Child{ClassName(window), WindowText(window), GetDlgCtrlID(window), GetWindowLongA(window, GWL_STYLE), window});
+    return TRUE;
+}
+
+// 32-bit pixels of a device context area.
+std::vector<DWORD> Pixels(HDC source, int x, int y, int width, int height)
+{
+    HDC memory = CreateCompatibleDC(source);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+std::vector<DWORD> Rendered(HICON icon, int size, COLORREF background)
+{
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all = {0, 0, size, size};
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(memory, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    std::vector<DWORD> pixels = Pixels(memory, 0, 0, size, size);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Icons live in the process that loaded them, so the box's icon is told by
+// its pixels on the screen against the system icons drawn here.
+std::string IconName(HWND iconControl)
+{
+    const int size = GetSystemMetrics(SM_CXICON);
+    RECT rect;
+    GetWindowRect(iconControl, &rect);
+    HDC screen = GetDC(nullptr);
+    std::vector<DWORD> shown = Pixels(screen, rect.left, rect.top, size, size);
+    ReleaseDC(nullptr, screen);
+
+    struct Candidate
+    {
+        const char* name;
+        LPCSTR id;
+    } candidates[] = {
+        {"hand", IDI_HAND}, {"question", IDI_QUESTION}, {"exclamation", IDI_EXCLAMATION}, {"asterisk", IDI_ASTERISK}};
+    std::string best = "unknown";
+    size_t bestMismatch = static_cast<size_t>(size) * size / 20; // at most 5% of the pixels
+    for (const Candidate& candidate : candidates) {
+        HICON icon = LoadIconA(nullptr, candidate.id);
+        std::vector<DWORD> onBlack = Rendered(icon, size, RGB(0, 0, 0));
+        std::vector<DWORD> onWhite = Rendered(icon, size, RGB(255, 255, 255));
+        size_t mismatch = 0;
+        for (size_t i = 0; i < shown.size(); ++i)
+            if ((onBlack[i] & 0xFFFFFF) == (onWhite[i] & 0xFFFFFF) && (onBlack[i] & 0xFFFFFF) != (shown[i] & 0xFFFFFF))
+                ++mismatch;
+        if (mismatch < bestMismatch) {
+            bestMismatch = mismatch;
+            best = candidate.name;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int ReadMessageBox(const std::vector<std::string>& args)
+{
+    double seconds = args.empty() ? 20.0 : std::atof(args[0].c_str());
+    bool keep = args.size() > 1 && args[1] == "--keep";
+    HWND dialog = nullptr;
+    for (DWORD waited = 0; dialog == nullptr && waited < seconds * 1000; waited += 100) {
+        EnumWindows(FindForeignDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog == nullptr)
+            Sleep(100);
+    }
+    if (dialog == nullptr) {
+        std::printf("{\"found\": false}\n");
+        return 1;
+    }
+    Sleep(300); // let the box paint itself before its icon is read
+    std::vector<Child> children;
+    EnumChildWindows(dialog, CollectChild, reinterpret_cast<LPARAM>(&children));
+
+    std::string text, icon = "none", buttons;
+    HWND ok = nullptr;
+    for (const Child& child : children) {
+        if (child.className == "Static" && (child.style & SS_TYPEMASK) == SS_ICON)
+            icon = IconName(child.window);
+        else if (child.className == "Static" && child.id == 0xFFFF)
+            text = child.text;
+        else if (child.className == "Button" && IsWindowVisible(child.window)) {
+            buttons += (buttons.empty() ? "" : ", ") + JsonText(child.text);
+            if (child.id == IDOK)
+                ok = child.window;
+        }
+    }
+    std::printf("{\"found\": true, \"caption\": %s, \"text\": %s, \"icon\": %s, \"buttons\": [%s], \"owner\": %s}\n",
+                JsonText(WindowText(dialog)).c_str(), JsonText(text).c_str(), JsonText(icon).c_str(), buttons.c_str(),
+                GetWindow(dialog, GW_OWNER) != nullptr ? "true" : "false");
+    std::fflush(stdout);
+    if (!keep) {
+        if (ok != nullptr)
+            SendMessageA(ok, BM_CLICK, 0, 0);
+        else
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+    return 0;
+}
