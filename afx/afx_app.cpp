@@ -6,7 +6,7 @@ CWinApp* g_application = nullptr;
 
 } // namespace
 
-CWinApp::CWinApp(const char* appName) : m_appTitle(appName)
+CWinApp::CWinApp(const char* appName) : m_appName(appName)
 {
     g_application = this;
 }

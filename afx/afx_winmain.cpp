@@ -30,8 +30,7 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     CWinApp* app = AfxGetApp();
     if (app == nullptr)
         return -1;
-    if (app->m_appTitle.IsEmpty())
-        app->m_appTitle = AfxDeriveAppTitle(instance);
+    app->m_appTitle = app->m_appName != nullptr ? CStringA(app->m_appName) : AfxDeriveAppTitle(instance);
 
     // This framework has no message loop: an application does its whole job
     // in InitInstance, and the run ends with ExitInstance either way.

@@ -63,6 +63,7 @@ private:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
+    const char* m_appName; // as given; null: derived from the module
     CStringA m_appTitle;
 };
 

@@ -24,6 +24,11 @@ void AddResource(const std::string& type, unsigned id, const void* data, size_t 
     TheMachine().resources[{type, id}] = Resource{data, size};
 }
 
+void RemoveResource(const std::string& type, unsigned id)
+{
+    TheMachine().resources.erase({type, id});
+}
+
 void AddString(unsigned id, const std::string& text)
 {
     TheMachine().strings[id] = text;

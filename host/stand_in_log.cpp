@@ -55,6 +55,8 @@ std::string Quote(const char* text)
     for (const char* p = text; *p != '\0'; ++p) {
         if (*p == '\n')
             quoted += "\\n";
+        else if (*p == '"')
+            quoted += "\\\"";
         else if (*p == '\r')
             quoted += "\\r";
         else

@@ -24,6 +24,7 @@ void ClearLog();
 void SetModuleFileName(const std::string& path);
 void SetTempPath(const std::string& directory);
 void AddResource(const std::string& type, unsigned id, const void* data, size_t size);
+void RemoveResource(const std::string& type, unsigned id);
 void AddString(unsigned id, const std::string& text);
 void FailWrites(bool fail);
 int OpenFileCount();
