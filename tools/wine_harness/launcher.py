@@ -1,0 +1,46 @@
+"""Runs the launcher in a prefix and reads what it showed."""
+import dataclasses
+import json
+import shutil
+
+from . import settings
+from .prefix import WineError
+
+
+@dataclasses.dataclass
+class LauncherRun:
+    exit_code: int
+    box: dict  # None when no message box was expected
+
+
+def install_launcher(prefix, name="Q7QuenfoldSetupBootEN.exe", folder="C:\\Downloads", source=None):
+    """Copies the launcher into the prefix, as a user would download it."""
+    target = prefix.unix_path(folder + "\\" + name)
+    target.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(source or settings.LAUNCHER, target)
+    return folder + "\\" + name
+
+
+def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True):
+    """Starts the launcher; reads its message box if one is expected and
+    presses OK; returns its exit code. A missing box or a launcher that
+    does not end fails with what was seen."""
+    launcher = prefix.start([exe] + list(args))
+    box = None
+    try:
+        if expect_box:
+            probe_args = [settings.WINPROBE, "box", str(settings.BOX_SECONDS)] + ([] if press_ok else ["--keep"])
+            seen = prefix.run(probe_args, check=False, timeout=settings.BOX_SECONDS + 30)
+            lines = seen.stdout.strip().splitlines()
+            box = json.loads(lines[-1]) if lines else {"found": False}
+            if not box.get("found"):
+                launcher.kill()
+                out, err = launcher.communicate(timeout=30)
+                raise WineError(f"no message box appeared within {settings.BOX_SECONDS} s; launcher still running: "
+                                f"{launcher.returncode is None}; its output: {out!r} {err[-1500:]!r}")
+        launcher.communicate(timeout=settings.COMMAND_SECONDS)
+    except Exception:
+        launcher.kill()
+        prefix.kill()
+        raise
+    return LauncherRun(exit_code=launcher.returncode, box=box)
