@@ -38,9 +38,10 @@ function(quenfold_check_package package platform product_code out_var)
     return()
   endif()
 
+  # msiinfo says nothing, and succeeds, for a file that is no package.
   _quenfold_msiinfo(suminfo suminfo "${package}")
-  if(_quenfold_msiinfo_error)
-    set(${out_var} "not a readable Windows Installer package (${_quenfold_msiinfo_error})" PARENT_SCOPE)
+  if(_quenfold_msiinfo_error OR NOT suminfo MATCHES "Template: ")
+    set(${out_var} "not a readable Windows Installer package ${_quenfold_msiinfo_error}" PARENT_SCOPE)
     return()
   endif()
   string(REGEX MATCH "Template: ([^;\n]*);([^\n]*)" _ "${suminfo}")
