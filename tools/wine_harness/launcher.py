@@ -21,11 +21,11 @@ def install_launcher(prefix, name="Q7QuenfoldSetupBootEN.exe", folder="C:\\Downl
     return folder + "\\" + name
 
 
-def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True):
+def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None):
     """Starts the launcher; reads its message box if one is expected and
     presses OK; returns its exit code. A missing box or a launcher that
     does not end fails with what was seen."""
-    launcher = prefix.start([exe] + list(args))
+    launcher = prefix.start([exe] + list(args), env=env)
     box = None
     try:
         if expect_box:

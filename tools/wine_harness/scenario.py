@@ -43,9 +43,10 @@ class LauncherScenario(unittest.TestCase):
         self.prefix = prefixes.scenario(self.id().replace("/", "_"), base)
         self.addCleanup(self.prefix.remove)
 
-    def launch(self, name="Q7QuenfoldSetupBootEN.exe", args=(), expect_box=True, source=None, wait_installer=True):
+    def launch(self, name="Q7QuenfoldSetupBootEN.exe", args=(), expect_box=True, source=None, wait_installer=True,
+               env=None):
         exe = install_launcher(self.prefix, name=name, source=source)
-        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box)
+        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box, env=env)
         if wait_installer:
             self.prefix.wait_idle()
         return run

@@ -8,4 +8,5 @@ int ReadMessageBox(const std::vector<std::string>& args);  // box SECONDS [--kee
 int ListProducts(const std::vector<std::string>& args);    // products
 int LocateComponent(const std::vector<std::string>& args); // component CODE
 int RelatedProducts(const std::vector<std::string>& args); // related UPGRADECODE
+int ShowLocale(const std::vector<std::string>& args);        // locale
 int HoldFile(const std::vector<std::string>& args);        // hold PATH SECONDS

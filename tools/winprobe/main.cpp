@@ -14,7 +14,7 @@ int wmain(int argc, wchar_t** argv)
         args.push_back(narrow);
     }
     if (args.empty()) {
-        std::fprintf(stderr, "usage: winprobe box|products|component|related|hold ...\n");
+        std::fprintf(stderr, "usage: winprobe box|products|component|related|locale|hold ...\n");
         return 2;
     }
     std::string command = args.front();
@@ -27,6 +27,8 @@ int wmain(int argc, wchar_t** argv)
         return LocateComponent(args);
     if (command == "related")
         return RelatedProducts(args);
+    if (command == "locale")
+        return ShowLocale(args);
     if (command == "hold")
         return HoldFile(args);
     std::fprintf(stderr, "winprobe: unknown command %s\n", command.c_str());
