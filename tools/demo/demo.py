@@ -14,7 +14,8 @@ os.environ.update(
     QUENFOLD_FIXTURES=str(build / "tests" / "e2e" / "fixtures"),
     QUENFOLD_EMBEDDED_X64=str(build / "res" / "packages" / "quenfold-dev-x64.msi"),
     QUENFOLD_EMBEDDED_X86=str(build / "res" / "packages" / "quenfold-dev-x86.msi"),
-    QUENFOLD_WINE_CACHE=str(build / "demo-wine"))
+    QUENFOLD_WINE_CACHE=str(build / "demo-wine"),
+    QUENFOLD_SOURCE_DIR=str(pathlib.Path(__file__).resolve().parents[2]))
 sys.path.insert(0, str(source / "tools"))
 
 from wine_harness import prefix as prefixes  # noqa: E402

@@ -1,6 +1,7 @@
 """Runs the launcher in a prefix and reads what it showed."""
 import dataclasses
 import json
+import re
 import shutil
 
 from . import settings
@@ -11,6 +12,26 @@ from .prefix import WineError
 class LauncherRun:
     exit_code: int
     box: dict  # None when no message box was expected
+    trace: str  # what Wine's debug channels printed for the launcher
+
+    def shell_executions(self):
+        """The launcher's ShellExecuteA calls as (owner, verb, file, parameters, directory, show),
+        read from Wine's exec channel (run with WINEDEBUG=+exec)."""
+        calls = []
+        for line in self.trace.splitlines():
+            match = _SHELL_EXECUTE.search(line)
+            if match:
+                owner, *texts, show = match.groups()
+                calls.append((owner, *[_unescape(t) for t in texts], int(show)))
+        return calls
+
+
+_TEXT = r'"((?:[^"\\]|\\.)*)"'
+_SHELL_EXECUTE = re.compile(r"trace:exec:ShellExecuteA (\w+),%s,%s,%s,%s,(\d+)" % (_TEXT, _TEXT, _TEXT, _TEXT))
+
+
+def _unescape(text):
+    return re.sub(r"\\(.)", lambda m: {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), text)
 
 
 def install_launcher(prefix, name="Q7QuenfoldSetupBootEN.exe", folder="C:\\Downloads", source=None):
@@ -38,9 +59,9 @@ def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None)
                 out, err = launcher.communicate(timeout=30)
                 raise WineError(f"no message box appeared within {settings.BOX_SECONDS} s; launcher still running: "
                                 f"{launcher.returncode is None}; its output: {out!r} {err[-1500:]!r}")
-        launcher.communicate(timeout=settings.COMMAND_SECONDS)
+        _, trace = launcher.communicate(timeout=settings.COMMAND_SECONDS)
     except Exception:
         launcher.kill()
         prefix.kill()
         raise
-    return LauncherRun(exit_code=launcher.returncode, box=box)
+    return LauncherRun(exit_code=launcher.returncode, box=box, trace=trace)

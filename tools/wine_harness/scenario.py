@@ -1,4 +1,5 @@
 """A unittest base class: each test gets a fresh prefix and a launcher in it."""
+import re
 import unittest
 
 from . import prefix as prefixes
@@ -16,6 +17,15 @@ POLISH_TEXT = ("There is already polish version of Brellix Quenfold installed on
 PRODUCT_X64 = "{00D5F9CA-4DB7-4868-BC51-CA2E6891350E}"
 PRODUCT_X86 = "{19FC2D4B-65FE-4250-A0A5-768E4AA7D22D}"
 PACKAGE_NAME = "QuenfoldSetup.msi"
+
+
+def launcher_message(name, path=None):
+    """A message of the launcher's own code, as its source writes it, with
+    the package path put in."""
+    source = (settings.SOURCE / "app" / "launcher_messages.h").read_text()
+    literal = re.search(r"const char %s\[\] =(.*?);" % name, source, re.S).group(1)
+    text = "".join(re.findall(r'"((?:[^"\\]|\\.)*)"', literal)).replace("\\n", "\n")
+    return text.replace("%s", path) if path is not None else text
 
 
 def fixture(name):
@@ -46,7 +56,7 @@ class LauncherScenario(unittest.TestCase):
     def launch(self, name="Q7QuenfoldSetupBootEN.exe", args=(), expect_box=True, source=None, wait_installer=True,
                env=None):
         exe = install_launcher(self.prefix, name=name, source=source)
-        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box, env=env)
+        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box, env={"WINEDEBUG": "+exec", **(env or {})})
         if wait_installer:
             self.prefix.wait_idle()
         return run

@@ -16,6 +16,7 @@ FIXTURES = _path("QUENFOLD_FIXTURES")
 PACKAGE_X64 = _path("QUENFOLD_EMBEDDED_X64")
 PACKAGE_X86 = _path("QUENFOLD_EMBEDDED_X86")
 CACHE = _path("QUENFOLD_WINE_CACHE")
+SOURCE = _path("QUENFOLD_SOURCE_DIR")
 
 # Every Wine command gets a time limit: a hang fails the test, never the run.
 COMMAND_SECONDS = 120
