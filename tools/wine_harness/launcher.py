@@ -3,6 +3,7 @@ import dataclasses
 import json
 import re
 import shutil
+import tempfile
 
 from . import settings
 from .prefix import WineError
@@ -46,7 +47,10 @@ def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None)
     """Starts the launcher; reads its message box if one is expected and
     presses OK; returns its exit code. A missing box or a launcher that
     does not end fails with what was seen."""
-    launcher = prefix.start([exe] + list(args), env=env)
+    # The trace goes to a file: a full pipe would stop the launcher, and the
+    # installer it starts would keep a pipe open after the launcher ended.
+    trace_file = tempfile.TemporaryFile("w+", errors="replace")
+    launcher = prefix.start([exe] + list(args), env=env, output=trace_file)
     box = None
     try:
         if expect_box:
@@ -56,12 +60,16 @@ def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None)
             box = json.loads(lines[-1]) if lines else {"found": False}
             if not box.get("found"):
                 launcher.kill()
-                out, err = launcher.communicate(timeout=30)
-                raise WineError(f"no message box appeared within {settings.BOX_SECONDS} s; launcher still running: "
-                                f"{launcher.returncode is None}; its output: {out!r} {err[-1500:]!r}")
-        _, trace = launcher.communicate(timeout=settings.COMMAND_SECONDS)
+                launcher.wait(timeout=30)
+                trace_file.seek(0)
+                raise WineError(f"no message box appeared within {settings.BOX_SECONDS} s; the launcher's "
+                                f"output: {trace_file.read()[-1500:]!r}")
+        launcher.wait(timeout=settings.COMMAND_SECONDS)
     except Exception:
         launcher.kill()
         prefix.kill()
         raise
+    trace_file.seek(0)
+    trace = trace_file.read()
+    trace_file.close()
     return LauncherRun(exit_code=launcher.returncode, box=box, trace=trace)

@@ -56,10 +56,13 @@ class WinePrefix:
             raise WineError(f"wine {args} exited {done.returncode}: {done.stdout!r} {done.stderr[-2000:]!r}")
         return done
 
-    def start(self, args, env=None):
+    def start(self, args, env=None, output=subprocess.PIPE):
+        """Starts a program; its output goes to a pipe, or to the given file
+        for a program whose trace could fill a pipe."""
         ensure_display()
-        return subprocess.Popen(["wine"] + [str(a) for a in args], env=self.env(env), stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, text=True, errors="replace")
+        return subprocess.Popen(["wine"] + [str(a) for a in args], env=self.env(env), stdout=output,
+                                stderr=subprocess.STDOUT if output is not subprocess.PIPE else subprocess.PIPE,
+                                text=True, errors="replace")
 
     def wait_idle(self, timeout=settings.COMMAND_SECONDS):
         """Waits until every program of the prefix, installers included, has ended."""

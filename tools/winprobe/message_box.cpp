@@ -166,8 +166,9 @@ int ReadMessageBox(const std::vector<std::string>& args)
                 GetWindow(dialog, GW_OWNER) != nullptr ? "true" : "false");
     std::fflush(stdout);
     if (!keep) {
+        // Posted, not sent: a launcher busy writing a trace must not hold us up.
         if (ok != nullptr)
-            SendMessageA(ok, BM_CLICK, 0, 0);
+            PostMessageA(ok, BM_CLICK, 0, 0);
         else
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     }
