@@ -34,5 +34,6 @@ bool Q7FileWrite::IsOpen() const
 bool Q7FileWrite::Write(LPCVOID data, DWORD size)
 {
     DWORD written = 0;
-    return WriteFile(m_file, data, size, &written, nullptr) != FALSE;
+    // A full disk may be reported as success with fewer bytes written.
+    return WriteFile(m_file, data, size, &written, nullptr) != FALSE && written == size;
 }

@@ -17,7 +17,8 @@ public:
     bool Open(LPCSTR fileName, DWORD shareMode, DWORD creationDisposition);
     void Close();
     bool IsOpen() const;
-    // One system call with the caller's bytes, however many.
+    // One system call with the caller's bytes, however many; true only
+    // when all of them were written.
     bool Write(LPCVOID data, DWORD size);
 
 private:

@@ -13,6 +13,11 @@ void FailWrites(bool fail)
     TheMachine().failWrites = fail;
 }
 
+void LimitWrites(size_t bytes)
+{
+    TheMachine().writeLimit = bytes;
+}
+
 int OpenFileCount()
 {
     return static_cast<int>(TheMachine().openFiles.size());
@@ -80,7 +85,8 @@ BOOL WriteFile(HANDLE file, LPCVOID data, DWORD bytesToWrite, LPDWORD bytesWritt
     if (fd < 0 || TheMachine().failWrites || bytesWritten == nullptr)
         return FALSE;
     const char* next = static_cast<const char*>(data);
-    DWORD left = bytesToWrite;
+    DWORD left = bytesToWrite < TheMachine().writeLimit ? bytesToWrite : static_cast<DWORD>(TheMachine().writeLimit);
+    DWORD asked = left;
     while (left > 0) {
         ssize_t done = ::write(fd, next, left);
         if (done < 0 && errno == EINTR)
@@ -90,7 +96,7 @@ BOOL WriteFile(HANDLE file, LPCVOID data, DWORD bytesToWrite, LPDWORD bytesWritt
         next += done;
         left -= static_cast<DWORD>(done);
     }
-    *bytesWritten = bytesToWrite - left;
+    *bytesWritten = asked - left;
     return left == 0;
 }
 

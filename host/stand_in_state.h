@@ -33,6 +33,7 @@ struct Machine
     std::map<intptr_t, int> openFiles; // handle number -> POSIX descriptor
     intptr_t nextHandle = 1;
     bool failWrites = false;
+    size_t writeLimit = ~static_cast<size_t>(0);
 
     // msi
     std::map<std::string, INSTALLSTATE> components;

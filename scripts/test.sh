@@ -13,3 +13,7 @@ ctest --preset host
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+
+echo
+echo "Fault survey (Wine):"
+cat build/windows/fault-survey.txt

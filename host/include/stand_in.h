@@ -27,6 +27,9 @@ void AddResource(const std::string& type, unsigned id, const void* data, size_t 
 void RemoveResource(const std::string& type, unsigned id);
 void AddString(unsigned id, const std::string& text);
 void FailWrites(bool fail);
+// Each write stores at most `bytes` and still reports success, as a full
+// disk may under Wine.
+void LimitWrites(size_t bytes);
 int OpenFileCount();
 
 // Heap figures since the last Reset; blocks above the limit fail.

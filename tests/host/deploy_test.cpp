@@ -217,6 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
             "/missing/"},
         DeployCase{"WriteFails", 64, [](const std::string&) { standin::FailWrites(true); },
                    Lines({{Related(kPolish64)}, kWalk0, kExtract, {NotWritten()}})},
+        DeployCase{"ShortWriteReportedAsSuccess", 32, [](const std::string&) { standin::LimitWrites(4); },
+                   Lines({{Related(kPolish32)}, kWalk0, kExtract, {NotWritten()}})},
         DeployCase{"LaunchFails", 32, [](const std::string&) { standin::SetShellExecuteResult(2); },
                    Lines({{Related(kPolish32)},
                           kWalk0,

@@ -75,3 +75,13 @@ TEST_F(FileWriteTest, PassesTheCallersDisposition)
     EXPECT_EQ("kept", ReadFile(name));
     EXPECT_EQ("CreateFileA(\"" + name + "\", 0x40000000, 0x3, null, 3, 0x80, null) -> file#2", standin::Log().back());
 }
+
+TEST_F(FileWriteTest, AShortWriteReportedAsSuccessIsAFailure)
+{
+    std::string name = m_dir.File("package.msi");
+    Q7FileWrite file(name.c_str(), FILE_SHARE_READ);
+    standin::LimitWrites(4);
+    EXPECT_FALSE(file.Write("0123456789", 10));
+    EXPECT_TRUE(file.Write("abcd", 4));
+    EXPECT_EQ(2, Calls("WriteFile"));
+}
