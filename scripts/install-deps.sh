@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev clang-format
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine64 wine32:i386 xvfb
-  msitools wixl icoutils python3-pefile osslsigncode openssl
+  msitools wixl icoutils python3-pefile osslsigncode openssl imagemagick
 )
 
 missing=()

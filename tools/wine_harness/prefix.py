@@ -116,6 +116,13 @@ class WinePrefix:
             text = re.sub(r'^"%s"=.*$' % name, lambda _: f'"{name}"="{escaped}"', text, flags=re.M)
         (self.path / "user.reg").write_text(text, encoding="utf-8", errors="surrogateescape")
 
+    def add_user_values(self, key, values):
+        """Sets string values under an HKEY_CURRENT_USER key; the prefix must be idle."""
+        self.wait_idle()
+        text = self._user_reg() + "\n[%s] 1700000000\n" % key.replace("\\", "\\\\")
+        text += "".join('"%s"="%s"\n' % (name, value) for name, value in values.items())
+        (self.path / "user.reg").write_text(text, encoding="utf-8", errors="surrogateescape")
+
     def clone(self, target):
         """A copy sharing the DLLs by hard links, with registry files of its own."""
         if target.exists():

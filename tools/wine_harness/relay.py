@@ -18,11 +18,7 @@ class Call:
 
 def enable(prefix, functions):
     """Limits relay tracing to the given functions; the prefix must be idle."""
-    prefix.wait_idle()
-    reg = prefix.path / "user.reg"
-    text = reg.read_text(encoding="utf-8", errors="surrogateescape")
-    text += '\n[Software\\\\Wine\\\\Debug] 1700000000\n"RelayInclude"="%s"\n' % ";".join(functions)
-    reg.write_text(text, encoding="utf-8", errors="surrogateescape")
+    prefix.add_user_values("Software\\Wine\\Debug", {"RelayInclude": ";".join(functions)})
 
 
 def _unescape(text):

@@ -161,9 +161,13 @@ int ReadMessageBox(const std::vector<std::string>& args)
                 ok = child.window;
         }
     }
-    std::printf("{\"found\": true, \"caption\": %s, \"text\": %s, \"icon\": %s, \"buttons\": [%s], \"owner\": %s}\n",
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    std::printf("{\"found\": true, \"caption\": %s, \"text\": %s, \"icon\": %s, \"buttons\": [%s], \"owner\": %s, "
+                "\"rect\": [%ld, %ld, %ld, %ld]}\n",
                 JsonText(WindowText(dialog)).c_str(), JsonText(text).c_str(), JsonText(icon).c_str(), buttons.c_str(),
-                GetWindow(dialog, GW_OWNER) != nullptr ? "true" : "false");
+                GetWindow(dialog, GW_OWNER) != nullptr ? "true" : "false", frame.left, frame.top, frame.right,
+                frame.bottom);
     std::fflush(stdout);
     if (!keep) {
         // Posted, not sent: a launcher busy writing a trace must not hold us up.
