@@ -14,6 +14,11 @@ cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
 
+# The benchmark's figures decide nothing; it only has to run.
+echo
+echo "Benchmark:"
+bench/run.sh
+
 echo
 echo "Fault survey (Wine):"
 cat build/windows/fault-survey.txt
