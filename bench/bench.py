@@ -16,15 +16,11 @@ WINDOWS = SOURCE / "build" / "windows"
 HOST = SOURCE / "build" / "host"
 RUNS = 5
 
-os.environ.update(
-    QUENFOLD_LAUNCHER=str(WINDOWS / "Q7QuenfoldSetupBootEN.exe"),
-    QUENFOLD_WINPROBE=str(WINDOWS / "tools" / "winprobe.exe"),
-    QUENFOLD_FIXTURES=str(WINDOWS / "tests" / "e2e" / "fixtures"),
-    QUENFOLD_EMBEDDED_X64=str(WINDOWS / "res" / "packages" / "quenfold-dev-x64.msi"),
-    QUENFOLD_EMBEDDED_X86=str(WINDOWS / "res" / "packages" / "quenfold-dev-x86.msi"),
-    QUENFOLD_WINE_CACHE=str(WINDOWS / "bench-wine"),
-    QUENFOLD_SOURCE_DIR=str(SOURCE))
 sys.path.insert(0, str(SOURCE / "tools"))
+
+from wine_harness.build_env import use_build  # noqa: E402
+
+use_build(WINDOWS, "bench-wine")
 
 from wine_harness import prefix as prefixes  # noqa: E402
 from wine_harness import settings  # noqa: E402

@@ -2,21 +2,16 @@
 """Shows the launcher's whole job under Wine: a machine with a 32-bit
 Outlook registered, the launcher run on it, the package it wrote and the
 product that Windows Installer then installed."""
-import os
 import pathlib
 import sys
 
 build = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/windows").resolve()
 source = pathlib.Path(__file__).resolve().parents[2]
-os.environ.update(
-    QUENFOLD_LAUNCHER=str(build / "Q7QuenfoldSetupBootEN.exe"),
-    QUENFOLD_WINPROBE=str(build / "tools" / "winprobe.exe"),
-    QUENFOLD_FIXTURES=str(build / "tests" / "e2e" / "fixtures"),
-    QUENFOLD_EMBEDDED_X64=str(build / "res" / "packages" / "quenfold-dev-x64.msi"),
-    QUENFOLD_EMBEDDED_X86=str(build / "res" / "packages" / "quenfold-dev-x86.msi"),
-    QUENFOLD_WINE_CACHE=str(build / "demo-wine"),
-    QUENFOLD_SOURCE_DIR=str(pathlib.Path(__file__).resolve().parents[2]))
 sys.path.insert(0, str(source / "tools"))
+
+from wine_harness.build_env import use_build  # noqa: E402
+
+use_build(build, "demo-wine")
 
 from wine_harness import prefix as prefixes  # noqa: E402
 from wine_harness import settings  # noqa: E402
