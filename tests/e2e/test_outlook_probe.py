@@ -1,5 +1,6 @@
 """The probe and the decision on the real executable: which Outlook is
 registered with Windows Installer decides the message or the edition."""
+import struct
 import unittest
 
 from wine_harness import settings
@@ -13,6 +14,22 @@ class NoOutlook(LauncherScenario):
         run = self.launch()
         self.assertBox(run, NOT_FOUND_TEXT)
         self.assertEqual([], self.temp_files())
+
+    def test_picture_of_the_box_is_what_the_screen_shows(self):
+        bitmap = self.prefix.path / "box.bmp"
+        run = self.launch(picture=bitmap)
+        self.assertBox(run, NOT_FOUND_TEXT)
+        data = bitmap.read_bytes()
+        width, height = struct.unpack("<ii", data[18:26])
+        (bits,) = struct.unpack("<H", data[28:30])
+        left, top, right, bottom = run.box["rect"]
+        # A 24-bit picture of the whole frame, rows from the top.
+        self.assertEqual((b"BM", right - left, -(bottom - top), 24), (data[:2], width, height, bits))
+        row_bytes = (width * 3 + 3) & ~3
+        self.assertEqual(54 + row_bytes * -height, len(data))
+        rows = [data[54 + y * row_bytes:54 + y * row_bytes + width * 3] for y in range(-height)]
+        colours = {row[x:x + 3] for row in rows for x in range(0, len(row), 3)}
+        self.assertGreater(len(colours), 2, "the picture shows the box, not an empty area")
 
     def test_caption_follows_the_file_name(self):
         self.assertBox(self.launch(name="Installer.exe"), NOT_FOUND_TEXT, caption="Installer")

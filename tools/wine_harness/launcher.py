@@ -6,7 +6,7 @@ import shutil
 import tempfile
 
 from . import settings
-from .prefix import WineError
+from .prefix import WineError, windows_path
 
 
 @dataclasses.dataclass
@@ -43,8 +43,9 @@ def install_launcher(prefix, name="Q7QuenfoldSetupBootEN.exe", folder="C:\\Downl
     return folder + "\\" + name
 
 
-def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None):
-    """Starts the launcher; reads its message box if one is expected and
+def run_launcher(prefix, exe, args=(), expect_box=True, picture=None, env=None):
+    """Starts the launcher; reads its message box if one is expected (and
+    saves a BMP picture of it to the Unix path picture, if given) and
     presses OK; returns its exit code. A missing box or a launcher that
     does not end fails with what was seen."""
     # The trace goes to a file: a full pipe would stop the launcher, and the
@@ -54,7 +55,8 @@ def run_launcher(prefix, exe, args=(), expect_box=True, press_ok=True, env=None)
     box = None
     try:
         if expect_box:
-            probe_args = [settings.WINPROBE, "box", str(settings.BOX_SECONDS)] + ([] if press_ok else ["--keep"])
+            probe_args = [settings.WINPROBE, "box", str(settings.BOX_SECONDS)]
+            probe_args += ["--save", windows_path(picture)] if picture else []
             seen = prefix.run(probe_args, check=False, timeout=settings.BOX_SECONDS + 30)
             lines = seen.stdout.strip().splitlines()
             box = json.loads(lines[-1]) if lines else {"found": False}

@@ -56,9 +56,10 @@ class LauncherScenario(unittest.TestCase):
         self.addCleanup(self.prefix.remove)
 
     def launch(self, name="Q7QuenfoldSetupBootEN.exe", args=(), expect_box=True, source=None, wait_installer=True,
-               env=None):
+               env=None, picture=None):
         exe = install_launcher(self.prefix, name=name, source=source)
-        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box, env={"WINEDEBUG": "+exec", **(env or {})})
+        run = run_launcher(self.prefix, exe, args=args, expect_box=expect_box, picture=picture,
+                           env={"WINEDEBUG": "+exec", **(env or {})})
         if wait_installer:
             self.prefix.wait_idle()
         return run

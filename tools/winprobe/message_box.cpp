@@ -6,6 +6,8 @@
 
 #include "commands.h"
 #include "json_text.h"
+#include "screen_pixels.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -50,28 +52,6 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM children)
     reinterpret_cast<std::vector<Child>*>(children)->push_back(
         Child{ClassName(window), WindowText(window), GetDlgCtrlID(window), GetWindowLongA(window, GWL_STYLE), window});
     return TRUE;
-}
-
-// 32-bit pixels of a device context area.
-std::vector<DWORD> Pixels(HDC source, int x, int y, int width, int height)
-{
-    HDC memory = CreateCompatibleDC(source);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
-    GdiFlush();
-    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return pixels;
 }
 
 std::vector<DWORD> Rendered(HICON icon, int size, COLORREF background)
@@ -133,7 +113,8 @@ std::string IconName(HWND iconControl)
 int ReadMessageBox(const std::vector<std::string>& args)
 {
     double seconds = args.empty() ? 20.0 : std::atof(args[0].c_str());
-    bool keep = args.size() > 1 && args[1] == "--keep";
+    // --save FILE: a picture of the box before it is answered.
+    std::string picture = args.size() > 2 && args[1] == "--save" ? args[2] : std::string();
     HWND dialog = nullptr;
     for (DWORD waited = 0; dialog == nullptr && waited < seconds * 1000; waited += 100) {
         EnumWindows(FindForeignDialog, reinterpret_cast<LPARAM>(&dialog));
@@ -169,12 +150,11 @@ int ReadMessageBox(const std::vector<std::string>& args)
                 GetWindow(dialog, GW_OWNER) != nullptr ? "true" : "false", frame.left, frame.top, frame.right,
                 frame.bottom);
     std::fflush(stdout);
-    if (!keep) {
-        // Posted, not sent: a launcher busy writing a trace must not hold us up.
-        if (ok != nullptr)
-            PostMessageA(ok, BM_CLICK, 0, 0);
-        else
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    }
-    return 0;
+    bool saved = picture.empty() || SaveWindowPicture(dialog, picture);
+    // Posted, not sent: a launcher busy writing a trace must not hold us up.
+    if (ok != nullptr)
+        PostMessageA(ok, BM_CLICK, 0, 0);
+    else
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return saved ? 0 : 1;
 }
