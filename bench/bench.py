@@ -25,6 +25,7 @@ use_build(WINDOWS, "bench-wine")
 from wine_harness import prefix as prefixes  # noqa: E402
 from wine_harness import settings  # noqa: E402
 from wine_harness.launcher import install_launcher  # noqa: E402
+from wine_harness.scenario import machine_prefix  # noqa: E402
 
 
 def outside_resources(exe):
@@ -43,7 +44,7 @@ def timed(prefix, exe):
 
 def wine_times():
     prefixes.create_base()
-    machine = prefixes.variant("outlook32", [settings.FIXTURES / "outlook32.msi"])
+    machine = machine_prefix("outlook32")
     empty_times, launcher_times = [], []
     for run in range(RUNS):
         prefix = prefixes.scenario(f"bench{run}", machine)

@@ -52,27 +52,21 @@ class Outlook32(LauncherScenario):
     machine = "outlook32"
 
     def test_sets_up_the_32_bit_edition(self):
-        run = self.launch(expect_box=False)
-        self.assertEqual(0, run.exit_code)
-        self.assertPackageWritten(settings.PACKAGE_X86)
+        self.assertSetsUp(settings.PACKAGE_X86)
 
 
 class Outlook64(LauncherScenario):
     machine = "outlook64"
 
     def test_sets_up_the_64_bit_edition(self):
-        run = self.launch(expect_box=False)
-        self.assertEqual(0, run.exit_code)
-        self.assertPackageWritten(settings.PACKAGE_X64)
+        self.assertSetsUp(settings.PACKAGE_X64)
 
 
 class BothBitnesses(LauncherScenario):
     machine = "outlook-both"
 
     def test_the_64_bit_marker_wins(self):
-        run = self.launch(expect_box=False)
-        self.assertEqual(0, run.exit_code)
-        self.assertPackageWritten(settings.PACKAGE_X64)
+        self.assertSetsUp(settings.PACKAGE_X64)
 
 
 if __name__ == "__main__":

@@ -24,7 +24,7 @@ use_build(arguments.build, "demo-wine")
 from wine_harness import prefix as prefixes  # noqa: E402
 from wine_harness import settings  # noqa: E402
 from wine_harness.launcher import install_launcher, run_launcher  # noqa: E402
-from wine_harness.scenario import MACHINES, fixture  # noqa: E402
+from wine_harness.scenario import machine_prefix  # noqa: E402
 
 PRODUCT_X86 = "{19FC2D4B-65FE-4250-A0A5-768E4AA7D22D}"
 
@@ -42,8 +42,7 @@ PICTURES = [
 def save_pictures(folder):
     folder.mkdir(parents=True, exist_ok=True)
     for name, machine, temp in PICTURES:
-        base = prefixes.variant(machine, [fixture(package) for package in MACHINES[machine]])
-        prefix = prefixes.scenario("picture-" + name, base)
+        prefix = prefixes.scenario("picture-" + name, machine_prefix(machine))
         if temp:
             prefix.set_temp(temp)
         # Xvfb has no window manager: Wine draws the frame and caption itself.
@@ -65,8 +64,7 @@ def main():
     prefixes.create_base()
     if arguments.screenshots:
         save_pictures(arguments.screenshots.resolve())
-    machine = prefixes.variant("outlook32", [fixture("outlook32")])
-    prefix = prefixes.scenario("demo", machine)
+    prefix = prefixes.scenario("demo", machine_prefix("outlook32"))
     print("Registered with Windows Installer: a 32-bit Outlook (component "
           "{0638C49D-BB8B-4CD1-B191-055E8F325736}).")
     print("Installed products before:", prefix.products() or "none")

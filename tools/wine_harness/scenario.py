@@ -46,13 +46,17 @@ MACHINES = {
 }
 
 
+def machine_prefix(machine):
+    """The run's prefix of one of MACHINES, its registrations made once."""
+    return prefixes.variant(machine, [fixture(name) for name in MACHINES[machine]])
+
+
 class LauncherScenario(unittest.TestCase):
     machine = "bare"
 
     def setUp(self):
-        base = prefixes.variant(self.machine, [fixture(name) for name in MACHINES[self.machine]])
         # The process id keeps two test programs that run one scenario apart.
-        self.prefix = prefixes.scenario(f"{self.id()}-{os.getpid()}".replace("/", "_"), base)
+        self.prefix = prefixes.scenario(f"{self.id()}-{os.getpid()}".replace("/", "_"), machine_prefix(self.machine))
         self.addCleanup(self.prefix.remove)
 
     def launch(self, name="Q7QuenfoldSetupBootEN.exe", args=(), expect_box=True, source=None, wait_installer=True,
@@ -73,6 +77,13 @@ class LauncherScenario(unittest.TestCase):
     def temp_files(self):
         folder = self.prefix.temp_dir
         return sorted(p.name for p in folder.iterdir()) if folder.exists() else []
+
+    def assertSetsUp(self, embedded):
+        """The launcher ends with 0, shows nothing and has written that package."""
+        run = self.launch(expect_box=False)
+        self.assertEqual(0, run.exit_code)
+        self.assertPackageWritten(embedded)
+        return run
 
     def assertPackageWritten(self, embedded):
         written = self.prefix.temp_dir / PACKAGE_NAME
